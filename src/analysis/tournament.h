@@ -1,0 +1,4 @@
+// Whether every two distinct live vertices are joined by exactly one arc.
+#pragma once
+
+bool isTournament();

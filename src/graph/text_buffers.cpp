@@ -1,0 +1,4 @@
+#include "graph/text_buffers.h"
+
+char ResultText[ResultTextSize];
+char ScratchText[ScratchTextSize];

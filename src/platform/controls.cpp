@@ -1,0 +1,5 @@
+#include "platform/controls.h"
+
+namespace layer {
+void registerBuiltinControls() {}
+} // namespace layer
