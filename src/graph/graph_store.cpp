@@ -10,9 +10,15 @@ VertexId hitTest(int x, int y) {
         if (graphStore.isRemoved[i]) {
             continue;
         }
-        // 64-bit: positions read from a file can be far apart enough to overflow 32 bits.
+        // Positions read from a file can lie anywhere in 32 bits: the differences need 64 bits, and
+        // a centre farther than PickRadius on either axis is skipped before squaring, since two
+        // squares of differences near 2^32 overflow even 64 bits.
         const std::int64_t dx = std::int64_t{graphStore.posX[i]} - x;
         const std::int64_t dy = std::int64_t{graphStore.posY[i]} - y;
+        if (std::abs(static_cast<double>(dx)) > PickRadius ||
+            std::abs(static_cast<double>(dy)) > PickRadius) {
+            continue;
+        }
         const std::int64_t d2 = dx * dx + dy * dy;
         if (std::sqrt(static_cast<double>(d2)) <= PickRadius) {
             return i;

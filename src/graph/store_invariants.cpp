@@ -45,13 +45,19 @@ bool checkShape(const GraphStore& g, InvariantReport& r) {
 }
 
 bool checkDegrees(const GraphStore& g, InvariantReport& r) {
+    int out[MaxVertexSlots] = {};
+    int in[MaxVertexSlots] = {};
     for (int u = 0; u < MaxVertexSlots; ++u) {
-        const int out = rowArcs(g, u);
-        const int in = columnArcs(g, u);
-        if (g.outDegree[u] != out || g.inDegree[u] != in || g.degree[u] != in + out) {
+        for (int v = 0; v < MaxVertexSlots; ++v) {
+            out[u] += g.adj[u][v];
+            in[v] += g.adj[u][v];
+        }
+    }
+    for (int u = 0; u < MaxVertexSlots; ++u) {
+        if (g.outDegree[u] != out[u] || g.inDegree[u] != in[u] || g.degree[u] != in[u] + out[u]) {
             std::snprintf(r.firstBroken, sizeof r.firstBroken,
                           "invariant 1: vertex %d has degrees %d/%d/%d (total/out/in), adj gives %d/%d/%d", u,
-                          g.degree[u], g.outDegree[u], g.inDegree[u], in + out, out, in);
+                          g.degree[u], g.outDegree[u], g.inDegree[u], in[u] + out[u], out[u], in[u]);
             return false;
         }
     }
