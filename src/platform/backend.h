@@ -26,11 +26,20 @@ struct TopLevelView {
 int topLevelWindows(TopLevelView* out, int max);
 // Input, in screen coordinates; routed as the platform routes it (deepest enabled window under
 // the point, WM_PARENTNOTIFY to the ancestors, double clicks, modal owners ignoring input).
-void injectMouseButton(int screenX, int screenY, UINT message); // WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, ...
+void injectMouseButton(int screenX, int screenY,
+                       UINT message); // WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, ...
 void injectMouseMove(int screenX, int screenY);
-void injectKey(int virtualKey, bool down); // to the focused window (WM_KEYDOWN / WM_KEYUP)
+void injectKey(int virtualKey, bool down);       // to the focused window (WM_KEYDOWN / WM_KEYUP)
 void injectChar(unsigned char windowsLatinChar); // WM_CHAR to the focused window
 void injectClose(HWND topLevel);                 // the close box: WM_CLOSE
+// injectKey gives WM_CHAR through TranslateMessage only for VK_BACK, VK_TAB, VK_RETURN and
+// VK_ESCAPE; printable characters arrive through injectChar alone.
+
+// The program's arguments as main() received them, before WinMain runs (argc 0 until then), so a
+// backend can read its own (the headless backend: the script file).
+void setProgramArguments(int argc, char** argv);
+int programArgumentCount();
+char** programArguments();
 
 // ---- The backend, for the core ---------------------------------------------------------------
 class Backend {
