@@ -2,6 +2,15 @@
 // painting; a backend shows the top-level windows somewhere and brings input in. Exactly one
 // backend is linked into a program: backend_sdl (real windows) or backend_headless (off screen,
 // input from a script).
+//
+// Notes for the backends and the programs that link them:
+// - win32_headless and win32_sdl are object libraries (the core calls backend(), so an archive
+//   scanned before the core's would be dropped). main() is in win32_layer (entry.cpp, alone in its
+//   file): a program that defines its own main (a gtest with gtest_main) never pulls it in; one
+//   that does not gets main() -> WinMain.
+// - A test that wants no script can link win32_layer alone and define layer::backend() itself.
+// - topLevelChanged is also called after a top-level window is destroyed: IsWindow() is then false.
+// - The headless driver wakes a modal loop after `answer` by posting WM_NULL to the thread.
 #pragma once
 
 #include "platform/win32.h"

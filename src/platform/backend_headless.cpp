@@ -181,6 +181,8 @@ class HeadlessBackend : public Backend {
         if (!button)
             fail(std::string("the message box has no ") + (ok ? "OK" : "Cancel") + " button");
         SendMessageA(button, BM_CLICK, 0, 0);
+        // The click ran outside any dispatch: wake the box's loop so it sees it has been answered.
+        PostMessageA(nullptr, WM_NULL, 0, 0);
     }
 
     void screenshot(const std::string& file) {
