@@ -2,7 +2,7 @@
 
 #include "graph/text_buffers.h"
 
-#include <cstdio>
+#include <charconv>
 
 TextSink startText(char* buffer, int size) {
     buffer[0] = '\0';
@@ -21,7 +21,9 @@ void appendText(TextSink& sink, const char* piece) {
 }
 
 void appendNumber(TextSink& sink, int value) {
-    std::snprintf(ScratchText, ScratchTextSize, "%d", value);
+    // to_chars, not snprintf: a circuit text converts up to 9,801 numbers.
+    const std::to_chars_result end = std::to_chars(ScratchText, ScratchText + ScratchTextSize - 1, value);
+    *end.ptr = '\0';
     appendText(sink, ScratchText);
 }
 
