@@ -25,12 +25,17 @@ constexpr int ArcDegrees = 60;
 constexpr int MaxHeadDegrees = 30;
 
 // Angles looked at on each side of the estimated direction before the rest of the circle is ruled
-// out; beyond NearbyLimit the rounding margins below are no longer shown to hold.
-constexpr int Window = 3;
+// out: a few suffice on drawing-sized circles, short arcs need the wider window. Beyond NearbyLimit
+// the rounding margins below are no longer shown to hold.
+constexpr int NarrowWindow = 3;
+constexpr int WideWindow = 15;
 constexpr int NearbyLimit = 1 << 16;
 
 // Positions read from a file can be anything, so a value outside int32 is clamped and NaN gives 0
-// rather than an undefined conversion. Inside the range this is plain truncation toward zero.
+// rather than an undefined conversion. Inside the range this is truncation toward zero, taken from
+// the nearest double: the x87's own truncation switches the control word on every conversion, which
+// cost more than the rest of the search. Rounding to double moves v by far less than one, and a whole
+// number is never rounded past, so the double's truncation is v's or one further from zero.
 std::int32_t truncToInt32(Real v) {
     if (v != v) {
         return 0;
@@ -41,7 +46,13 @@ std::int32_t truncToInt32(Real v) {
     if (v <= -2147483649.0L) {
         return INT32_MIN;
     }
-    return static_cast<std::int32_t>(v);
+    std::int64_t t = static_cast<std::int64_t>(static_cast<double>(v));
+    if (v >= 0 && static_cast<Real>(t) > v) {
+        --t;
+    } else if (v < 0 && static_cast<Real>(t) < v) {
+        ++t;
+    }
+    return static_cast<std::int32_t>(t);
 }
 
 int wrapDegrees(int a) {
@@ -117,9 +128,9 @@ bool withinNearbyLimit(int v) {
     return v >= -NearbyLimit && v <= NearbyLimit;
 }
 
-// The search's answer from 2 * Window + 1 candidates around the point's direction, or -1 when the
+// The search's answer from 2 * window + 1 candidates around the point's direction, or -1 when the
 // rest of the circle cannot be ruled out (tiny or huge circles, points far off the circle).
-int searchNearby(int cx, int cy, Real r, int px, int py) {
+int searchNearby(int cx, int cy, Real r, int px, int py, int window) {
     if (!(r > 0 && r <= NearbyLimit) || !withinNearbyLimit(cx) || !withinNearbyLimit(cy) ||
         !withinNearbyLimit(px) || !withinNearbyLimit(py)) {
         return -1;
@@ -132,7 +143,7 @@ int searchNearby(int cx, int cy, Real r, int px, int py) {
     const int middle = estimateDegrees(static_cast<double>(dx), static_cast<double>(dy));
     std::int64_t best = INT64_MAX;
     int result = 0;
-    for (int step = -Window; step <= Window; ++step) {
+    for (int step = -window; step <= window; ++step) {
         const int i = wrapDegrees(middle + step);
         const std::int64_t error = candidateError(cx, cy, r, i, px, py);
         if (error < best || (error == best && i < result)) {
@@ -140,8 +151,8 @@ int searchNearby(int cx, int cy, Real r, int px, int py) {
             result = i;
         }
     }
-    const int lo = wrapDegrees(middle - Window - 1);
-    const int hi = wrapDegrees(middle + Window + 1);
+    const int lo = wrapDegrees(middle - window - 1);
+    const int hi = wrapDegrees(middle + window + 1);
     return restCannotWin(r, dx, dy, lo, hi, best) ? result : -1;
 }
 
@@ -201,8 +212,15 @@ ArcGeometry computeArcGeometry(int xu, int yu, int xv, int yv) {
 }
 
 int nearestAngle(int cx, int cy, double r, int px, int py) {
-    const int nearby = searchNearby(cx, cy, r, px, py);
-    return nearby >= 0 ? nearby : searchAll(cx, cy, r, px, py);
+    // Radius 0 puts every candidate exactly on the centre: all tie, and the lowest angle wins.
+    if (r == 0) {
+        return 0;
+    }
+    int angle = searchNearby(cx, cy, r, px, py, NarrowWindow);
+    if (angle < 0) {
+        angle = searchNearby(cx, cy, r, px, py, WideWindow);
+    }
+    return angle >= 0 ? angle : searchAll(cx, cy, r, px, py);
 }
 
 // An infinite quotient (r = 0) is simply not below 30. A negative radius, which computeArcGeometry
@@ -210,7 +228,7 @@ int nearestAngle(int cx, int cy, double r, int px, int py) {
 int headAngle(double r) {
     const Real q = 10800 / (Pi * r);
     if (q < MaxHeadDegrees) {
-        return q > 0 ? static_cast<int>(q) : 0;
+        return q > 0 ? truncToInt32(q) : 0;
     }
     return MaxHeadDegrees;
 }

@@ -81,6 +81,7 @@ TEST(ArcGeometry, HeadAngleTruncatesAndCapsAt30) {
         {std::sqrt(13136.0), 29},
         {std::sqrt(145800.0), 9},
         {200.0, 17},
+        {0x1.7df8cc0a876fap+8, 8}, // q a hair below 9, though the nearest double to q is 9
         {1e12, 0},
         {std::numeric_limits<double>::infinity(), 0},
         {-5.0, 0},
