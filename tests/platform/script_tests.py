@@ -1,0 +1,125 @@
+"""Runs the probe program under the headless script driver and checks what the driver prints,
+its exit status, its errors and its screenshots."""
+import os
+import struct
+import subprocess
+import sys
+import zlib
+
+PROBE = sys.argv[1]
+OUT = sys.argv[2]
+os.makedirs(OUT, exist_ok=True)
+failures = []
+
+
+def run(script, use_stdin=False):
+    path = os.path.join(OUT, "script.txt")
+    with open(path, "w", encoding="utf-8") as f:
+        f.write(script)
+    if use_stdin:
+        p = subprocess.run([PROBE], input=script.encode("utf-8"), capture_output=True, timeout=60, cwd=OUT)
+    else:
+        p = subprocess.run([PROBE, path], capture_output=True, timeout=60, cwd=OUT)
+    return p.returncode, p.stdout.decode("utf-8"), p.stderr.decode("utf-8")
+
+
+def expect(name, got, wanted):
+    if got != wanted:
+        failures.append(f"{name}:\n  got    {got!r}\n  wanted {wanted!r}")
+
+
+def png_pixels(path):
+    """Width, height and RGB rows of an 8-bit RGB or RGBA PNG as cairo writes it."""
+    with open(path, "rb") as f:
+        data = f.read()
+    assert data[:8] == b"\x89PNG\r\n\x1a\n"
+    pos, idat, width, height, kind = 8, b"", 0, 0, 0
+    while pos < len(data):
+        length, tag = struct.unpack(">I4s", data[pos:pos + 8])
+        body = data[pos + 8:pos + 8 + length]
+        if tag == b"IHDR":
+            width, height, _, kind = struct.unpack(">IIBB", body[:10])
+        elif tag == b"IDAT":
+            idat += body
+        pos += 12 + length
+    step = 4 if kind == 6 else 3
+    raw = zlib.decompress(idat)
+    rows, previous, stride = [], bytearray(width * step), width * step
+    for y in range(height):
+        kind_byte = raw[y * (stride + 1)]
+        line = bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
+        for i in range(stride):
+            left = line[i - step] if i >= step else 0
+            up = previous[i]
+            corner = previous[i - step] if i >= step else 0
+            if kind_byte == 1:
+                line[i] = (line[i] + left) & 0xFF
+            elif kind_byte == 2:
+                line[i] = (line[i] + up) & 0xFF
+            elif kind_byte == 3:
+                line[i] = (line[i] + (left + up) // 2) & 0xFF
+            elif kind_byte == 4:
+                pa, pb, pc = abs(up - corner), abs(left - corner), abs(left + up - 2 * corner)
+                pred = left if pa <= pb and pa <= pc else (up if pb <= pc else corner)
+                line[i] = (line[i] + pred) & 0xFF
+        rows.append(bytes(line))
+        previous = line
+    return width, height, lambda x, y: tuple(rows[y][x * step:x * step + 3])
+
+
+# Input reaches the program: presses in client coordinates, a double click, a right press that
+# beeps, typed characters and keys; the script's end closes the window and the exit code is the
+# program's.
+code, out, err = run("""# input
+click 300 200
+dblclick 400 100
+rclick 5 6
+type aâ
+key BACKSPACE
+key LEFT
+
+click 300 200
+""")
+expect("input exit", code, 3)
+expect("input output", out, "DOWN 300 200\nDOWN 400 100\nDBLCLK 400 100\nRDOWN 5 6\nBEEP\n"
+       "CHAR 97\nCHAR 226\nKEY 8\nCHAR 8\nKEY 37\nDOWN 300 200\n")
+expect("input errors", err, "")
+
+# A box: its BOX line, the answer, the lines read inside its loop, and ENTER at the script's end.
+code, out, err = run("""click 5 5
+screenshot box.png
+answer CANCEL
+click 5 5
+""")
+expect("box exit", code, 3)
+expect("box output", out, "DOWN 5 5\nBOX Intrebare|Prima linie\\nback\\\\slash Vârf\nANSWER 2\n"
+       "DOWN 5 5\nBOX Intrebare|Prima linie\\nback\\\\slash Vârf\nANSWER 1\n")
+width, height, pixel = png_pixels(os.path.join(OUT, "box.png"))
+expect("screen size", (width, height), (1280, 800))
+# The main window sits at (40, 40); its client area starts 3 px and 22 px inside.
+expect("disc fill", pixel(40 + 3 + 200, 40 + 22 + 210), (255, 0, 0))
+expect("label cell", pixel(40 + 3 + 192, 40 + 22 + 192), (0, 255, 0))
+expect("main background", pixel(40 + 3 + 600, 40 + 22 + 600), (200, 200, 200))
+expect("caption", pixel(40 + 500, 40 + 5), (128, 128, 128))  # inactive while the box is up
+
+# Presses on the main window while the box is up are ignored; a script read from standard input.
+code, out, err = run("click 5 5\nclick 300 300\nanswer OK\nclose\n", use_stdin=True)
+expect("modal exit", code, 3)
+expect("modal output", out, "DOWN 5 5\nBOX Intrebare|Prima linie\\nback\\\\slash Vârf\nANSWER 1\n")
+
+# Script errors: exit status 2 and the line number on standard error.
+for script, line in [("click 1 2\n\nbogus\n", 3), ("# c\nanswer OK\n", 2), ("click 1\n", 1),
+                     ("status\n", 1)]:
+    code, out, err = run(script)
+    expect(f"error exit {script!r}", code, 2)
+    if f"line {line}:" not in err:
+        failures.append(f"error line {script!r}: {err!r}")
+
+code, out, err = subprocess.run([PROBE, os.path.join(OUT, "missing.txt")], capture_output=True,
+                                timeout=60).returncode, "", ""
+expect("missing script exit", code, 2)
+
+if failures:
+    print("\n".join(failures))
+    sys.exit(1)
+print("script driver: all checks passed")
