@@ -18,7 +18,8 @@ SEED = 20261211
 def random_graph(rng):
     kind = rng.choice(["random", "random", "bipartite", "tournament", "cycle"])
     size = rng.random()
-    n = 0 if size < 0.02 else rng.randint(1, 8) if size < 0.4 else rng.randint(9, 40) if size < 0.75 else rng.randint(41, 99)
+    # Most graphs small, where every kind of answer is common; one in eight up to the full 99.
+    n = 0 if size < 0.02 else rng.randint(1, 8) if size < 0.45 else rng.randint(9, 40) if size < 0.875 else rng.randint(41, 99)
     density = rng.choice([0.0, 0.005, 0.02, 0.05, 0.1, 0.25, 0.5, 0.9, 1.0])
     if n > 40 and density > 0.25 and rng.random() < 0.7:
         density = rng.choice([0.01, 0.03, 0.06])
