@@ -14,9 +14,9 @@ constexpr int CircuitPathSlots = MaxArcs + 2;
 constexpr int Unreachable = MaxVertexSlots;
 
 // The arcs not yet on the route, and for every vertex its distance back to the start over them.
-// Only an arc can leave the route's reach, so the distances only grow; they are kept exact the
-// way an Even-Shiloach tree keeps them, which lets each step pick its arc at once instead of
-// trying every route behind it.
+// The route only ever takes arcs away, so the distances only grow; they are kept exact the way an
+// Even-Shiloach tree keeps them, which lets each step pick its arc at once instead of trying
+// every route behind it.
 struct CircuitSearch {
     VertexId start;
     VertexSet succ[MaxVertexSlots];   // heads of the unconsumed arcs, by tail

@@ -1,4 +1,4 @@
-// The circuit search exactly as first designed: depth-first over routes of distinct arcs, lowest
+// The circuit search in its original, exhaustive form: depth-first over routes of distinct arcs, lowest
 // candidate first, the arc i->start that is not on the route closing the circuit one step ahead.
 // Kept apart from the program as the reference the real search must match text for text, and as
 // the baseline of the circuit benchmark. Its frames are on a heap stack, so long routes are fine.
