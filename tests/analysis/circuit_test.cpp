@@ -111,9 +111,11 @@ TEST(Circuit, SameTextsAsTheExhaustiveSearch) {
         std::vector<int> removed;
         if (n > 2 && random() % 4 == 0) {
             removed.push_back(2 + static_cast<int>(random() % static_cast<unsigned>(n - 1)));
+            // Editing drops a removed vertex's arcs; a graph file may leave them (one time in three).
             std::vector<ArcPair> kept;
+            const bool keepArcs = random() % 3 == 0;
             for (const ArcPair& arc : arcs) {
-                if (arc.tail != removed[0] && arc.head != removed[0]) {
+                if (keepArcs || (arc.tail != removed[0] && arc.head != removed[0])) {
                     kept.push_back(arc);
                 }
             }
