@@ -14,11 +14,11 @@ TEST(ArcGeometryEquivalence, FastMatchesLiteralOnCoarseGrid) {
 }
 
 TEST(ArcGeometryEquivalence, FastMatchesLiteralOnEqualVerticalAndHorizontalPairs) {
-    const SweepResult r = sweepAlignedPairs(61);
+    const SweepResult r = sweepAlignedPairs(97);
     EXPECT_EQ(r.mismatches, 0) << "of " << r.pairs;
 }
 
 TEST(ArcGeometryEquivalence, NearestAngleMatchesFullSearch) {
-    const SweepResult r = sweepNearestAngle(10000, 7u);
+    const SweepResult r = sweepNearestAngle(5000, 7u);
     EXPECT_EQ(r.mismatches, 0) << "of " << r.pairs;
 }

@@ -23,7 +23,7 @@ TEST(ArcGeometrySweep, FastMatchesLiteralOnGridAndAlignedPairs) {
     const SweepResult grid = sweepGrid(35, 50);
     report("grid 35 x 50", grid);
     EXPECT_EQ(grid.mismatches, 0);
-    const SweepResult aligned = sweepAlignedPairs(7);
+    const SweepResult aligned = sweepAlignedPairs(13);
     report("equal, vertical and horizontal pairs", aligned);
     EXPECT_EQ(aligned.mismatches, 0);
 }
