@@ -1,0 +1,266 @@
+"""Runs grafuri-script cases: each case is a working directory with its files, a script, the
+output lines it must print, the files it must leave, and pixels its screenshots must show."""
+
+import dataclasses
+import difflib
+import os
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+import zlib
+
+# The main window's client origin on the headless backend's 1280 x 800 screen.
+CLIENT_ORIGIN = (43, 62)
+# The main window's outer top-left corner on that screen.
+WINDOW_ORIGIN = (40, 40)
+
+WHITE = (255, 255, 255)
+BACKGROUND = (200, 200, 200)  # the main window's own colour, where nothing is drawn
+RED = (255, 0, 0)
+GREEN = (0, 255, 0)
+BLUE = (0, 128, 255)
+NAVY = (0, 0, 128)
+
+STATUS_LEFT = " Win32 Application"
+STATUS_RIGHT = " Rosu semnifica varful arcului"
+
+
+@dataclasses.dataclass
+class Probe:
+    shot: str  # screenshot file written by the script
+    x: int  # client coordinates of the main window, unless screen is set
+    y: int
+    colour: tuple  # (r, g, b); a colour prefixed by "not" in `unlike` must differ
+    screen: bool = False
+    unlike: bool = False
+
+
+@dataclasses.dataclass
+class Case:
+    name: str
+    script: list
+    expect: list
+    files: dict = dataclasses.field(default_factory=dict)  # name -> text, before the run
+    dirs: list = dataclasses.field(default_factory=list)  # directories made before the run
+    saved: dict = dataclasses.field(default_factory=dict)  # name -> text after the run (None: absent)
+    probes: list = dataclasses.field(default_factory=list)
+    exit_status: int = 0
+
+
+# ---- Where things are on the panel (client coordinates of the main window) ---------------------
+RADIO = {  # the action radio buttons, children of the "Actiuni:" group box at (806, 15)
+    "AddVertex": (830, 45),
+    "RemoveVertex": (830, 65),
+    "VertexDegree": (830, 85),
+    "MoveVertex": (830, 105),
+    "AddArc": (830, 125),
+    "RemoveArc": (830, 145),
+    "None": (830, 165),
+}
+BUTTON = {
+    "Tare Conex": (886, 237),
+    "Turneu": (886, 272),
+    "Bipartit": (886, 307),
+    "Circuit": (886, 342),
+    "Cmp TConexe": (886, 422),
+    "Parc. B.F.": (886, 457),
+    "Parc. D.F.": (886, 492),
+    "Citire": (810, 580),
+    "Salvare": (955, 580),
+}
+START_VERTEX_BOX = (922, 525)
+FILE_NAME_BOX = (880, 580)
+
+
+def click(x, y):
+    return f"click {x} {y}"
+
+
+def mode(name):
+    return click(*RADIO[name])
+
+
+def press(button):
+    return click(*BUTTON[button])
+
+
+def clicks(*points):
+    return [click(x, y) for x, y in points]
+
+
+def start_vertex(text):
+    lines = [click(*START_VERTEX_BOX), "key END"] + ["key BACKSPACE"] * 4
+    return lines + ([f"type {text}"] if text else [])
+
+
+def file_name(text):
+    lines = [click(*FILE_NAME_BOX), "key END"] + ["key BACKSPACE"] * 20
+    return lines + ([f"type {text}"] if text else [])
+
+
+def save(name):
+    return file_name(name) + [press("Salvare"), "answer OK"]
+
+
+def saved_box():
+    return box("Salvare graf", "Graful a fost salvat in fisier")
+
+
+def box(caption, text):
+    return "BOX " + caption + "|" + text.replace("\n", "\\n")
+
+
+def status(prompt):
+    return f"STATUS {STATUS_LEFT}|{prompt}|{STATUS_RIGHT}"
+
+
+def graph_file(n, arcs, vertices):
+    """The text the program saves: counts, arcs in row-major order, live vertices with positions."""
+    lines = [str(n), str(len(arcs))] + [f"{u} {v}" for u, v in sorted(arcs)]
+    lines += [f"{k} {x} {y}" for k, (x, y) in sorted(vertices.items())]
+    return "".join(line + "\n" for line in lines)
+
+
+# ---- PNG pixels -----------------------------------------------------------------------------------
+def read_png(path):
+    """(width, height, rows of (r, g, b)) of an 8-bit, non-interlaced RGB or RGBA PNG."""
+    with open(path, "rb") as f:
+        data = f.read()
+    if data[:8] != b"\x89PNG\r\n\x1a\n":
+        raise ValueError(f"{path}: not a PNG")
+    pos, idat = 8, b""
+    width = height = colour_type = None
+    while pos < len(data):
+        (length,) = struct.unpack(">I", data[pos : pos + 4])
+        kind = data[pos + 4 : pos + 8]
+        body = data[pos + 8 : pos + 8 + length]
+        pos += 12 + length
+        if kind == b"IHDR":
+            width, height, depth, colour_type, _, _, interlace = struct.unpack(">IIBBBBB", body)
+            if depth != 8 or colour_type not in (2, 6) or interlace:
+                raise ValueError(f"{path}: unsupported PNG layout")
+        elif kind == b"IDAT":
+            idat += body
+    channels = 4 if colour_type == 6 else 3
+    raw = zlib.decompress(idat)
+    stride = width * channels
+    rows, previous = [], bytearray(stride)
+    for y in range(height):
+        start = y * (stride + 1)
+        kind, line = raw[start], bytearray(raw[start + 1 : start + 1 + stride])
+        for i in range(stride):
+            a = line[i - channels] if i >= channels else 0
+            b = previous[i]
+            c = previous[i - channels] if i >= channels else 0
+            if kind == 1:
+                line[i] = (line[i] + a) & 255
+            elif kind == 2:
+                line[i] = (line[i] + b) & 255
+            elif kind == 3:
+                line[i] = (line[i] + (a + b) // 2) & 255
+            elif kind == 4:
+                p = a + b - c
+                pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
+                line[i] = (line[i] + (a if pa <= pb and pa <= pc else b if pb <= pc else c)) & 255
+        rows.append(line)
+        previous = line
+    return width, height, rows, channels
+
+
+def read_image(path):
+    """ImageMagick turns the PNG into raw RGB in a blink; the pure-Python decoder is the fallback."""
+    if shutil.which("convert"):
+        done = subprocess.run(["convert", path, "-depth", "8", "rgb:-"], capture_output=True)
+        size = subprocess.run(["identify", "-format", "%w %h", path], capture_output=True, text=True)
+        if done.returncode == 0 and size.returncode == 0:
+            width, height = map(int, size.stdout.split())
+            return width, height, [done.stdout[y * width * 3 : (y + 1) * width * 3] for y in range(height)], 3
+    return read_png(path)
+
+
+def pixel(image, x, y):
+    _, _, rows, channels = image
+    row = rows[y]
+    return tuple(row[x * channels : x * channels + 3])
+
+
+# ---- Running ----------------------------------------------------------------------------------
+def run_case(binary, case):
+    problems = []
+    with tempfile.TemporaryDirectory(prefix="grafuri-actions-") as work:
+        for name, text in case.files.items():
+            with open(os.path.join(work, name), "wb") as f:
+                f.write(text.encode("cp1252"))
+        for name in case.dirs:
+            os.makedirs(os.path.join(work, name), exist_ok=True)
+        script = os.path.join(work, "case.script")
+        with open(script, "w", encoding="utf-8") as f:
+            f.write("\n".join(case.script) + "\n")
+        try:
+            done = subprocess.run([binary, "case.script"], cwd=work, capture_output=True, timeout=120)
+        except subprocess.TimeoutExpired:
+            return [f"{case.name}: timed out"]
+        out = done.stdout.decode("utf-8", "replace").splitlines()
+        if out != case.expect:
+            diff = "\n".join(difflib.unified_diff(case.expect, out, "expected", "printed", lineterm=""))
+            problems.append(f"{case.name}: output differs\n{diff}")
+        if done.returncode != case.exit_status:
+            err = done.stderr.decode("utf-8", "replace")
+            problems.append(f"{case.name}: exit status {done.returncode}, expected {case.exit_status}\n{err}")
+        for name, text in case.saved.items():
+            path = os.path.join(work, name)
+            if text is None:
+                if os.path.isfile(path):
+                    problems.append(f"{case.name}: {name} exists but should not")
+                continue
+            if not os.path.isfile(path):
+                problems.append(f"{case.name}: {name} was not written")
+                continue
+            with open(path, "rb") as f:
+                got = f.read().decode("cp1252")
+            if got != text:
+                problems.append(f"{case.name}: {name} holds {got!r}, expected {text!r}")
+        images = {}
+        for probe in case.probes:
+            path = os.path.join(work, probe.shot)
+            if probe.shot not in images:
+                if not os.path.isfile(path):
+                    problems.append(f"{case.name}: screenshot {probe.shot} missing")
+                    images[probe.shot] = None
+                else:
+                    images[probe.shot] = read_image(path)
+            image = images[probe.shot]
+            if image is None:
+                continue
+            sx, sy = (probe.x, probe.y) if probe.screen else (probe.x + CLIENT_ORIGIN[0], probe.y + CLIENT_ORIGIN[1])
+            got = pixel(image, sx, sy)
+            if (got == tuple(probe.colour)) == probe.unlike:
+                relation = "not " if probe.unlike else ""
+                problems.append(
+                    f"{case.name}: {probe.shot} at ({probe.x}, {probe.y}){' screen' if probe.screen else ''} "
+                    f"is {got}, expected {relation}{probe.colour}"
+                )
+    return problems
+
+
+def main(cases):
+    if len(sys.argv) < 2:
+        sys.exit("usage: CASES.py PATH/TO/grafuri-script [CASE-NAME...]")
+    binary, only = os.path.abspath(sys.argv[1]), set(sys.argv[2:])
+    names = [case.name for case in cases]
+    duplicates = {n for n in names if names.count(n) > 1}
+    if duplicates:
+        sys.exit(f"duplicate case names: {sorted(duplicates)}")
+    failures = 0
+    for case in cases:
+        if only and case.name not in only:
+            continue
+        problems = run_case(binary, case)
+        print(("FAIL " if problems else "ok   ") + case.name)
+        for problem in problems:
+            print("    " + problem.replace("\n", "\n    "))
+        failures += bool(problems)
+    print(f"{failures} of {len(cases)} cases failed" if failures else f"all {len(cases)} cases passed")
+    sys.exit(1 if failures else 0)
