@@ -18,6 +18,12 @@ constexpr int LayoutCentreY = 300;
 // leaves the graph empty and returns CannotOpen; an invalid one leaves it empty and returns
 // InvalidGraph.
 FileResult loadStartupGraph();
+// Replaces the graph with the one in the named file (full form). Anything but Ok leaves the store
+// exactly as it was; CannotOpen also covers a file that opens but cannot be read.
 FileResult readGraphFile(const char* name);
+// Writes the graph in full form to a temporary file beside the target and renames it over the
+// target only once every write and the close succeeded.
 FileResult saveGraphFile(const char* name);
+// Places vertices 1..n evenly on the start-up circle, vertex 1 at its east point; n outside 1..99
+// places nothing.
 void placeOnCircle(int n);

@@ -77,11 +77,11 @@ Parse readVertexLines(std::istream& in, GraphStore& g) {
         if (!(in >> k)) {
             return in.bad() ? Parse::ReadError : Parse::Ok;
         }
-        int x = 0;
-        int y = 0;
         if (!isVertexId(k, g.vertexCount)) {
             return Parse::Invalid;
         }
+        int x = 0;
+        int y = 0;
         if (!(in >> x >> y)) {
             return failure(in);
         }
