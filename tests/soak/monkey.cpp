@@ -19,7 +19,9 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -39,21 +41,24 @@ struct PreparedFile {
     const char* text;
 };
 
-// Files the monkey finds beside the ones it saves: valid, invalid, and one in start-up form (every
-// vertex removed, no arcs).
+// Files the monkey finds beside the ones it saves: valid, invalid, one in start-up form (every
+// vertex removed), one whose 99 ids are all used, one with a single live vertex.
 constexpr PreparedFile PreparedFiles[] = {
     {"bun.txt", "4\n4\n1 2\n2 3\n3 4\n4 1\n1 100 100\n2 300 100\n3 300 300\n4 100 300\n"},
     {"rau.txt", "3\n2\n1 2\nx\n"},
     {"mare.txt", "120\n0\n"},
     {"forma.txt", "3\n0\n"},
+    {"plin.txt", "99\n0\n1 100 100\n"},
+    {"unu.txt", "3\n1\n2 2\n2 300 300\n"},
 };
 
 const char* const FileNames[] = {
-    "bun.txt", "rau.txt", "mare.txt", "forma.txt", "a.txt", "b.txt", "g1",     "G1",      "rorir.in",
-    "RoriR.in", "RORIR.IN", "",       "lipsa.txt", "x",     "nume.lung.de.tot", "c.txt",
+    "bun.txt",  "rau.txt", "mare.txt",  "forma.txt", "plin.txt",         "unu.txt",
+    "a.txt",    "b.txt",   "g1",        "G1",        "rorir.in",         "RoriR.in",
+    "RORIR.IN", "",        "lipsa.txt", "x",         "nume.lung.de.tot", "c.txt",
 };
 
-const char* const StartTexts[] = {"",  "0",  "1",  "2",  "3",  "4",  "5",   "7", "9",  "10",
+const char* const StartTexts[] = {"",   "0",  "1",  "2",  "3",  "4",   "5", "7",  "9", "10",
                                   "42", "99", "-1", " 7", "7a", "123", "-", "+3", "a", " "};
 
 struct Point {
@@ -62,7 +67,9 @@ struct Point {
 };
 
 // Where the panel's controls are, in the main window's client coordinates.
-constexpr Point RadioCentre(int id) { return {880, 45 + (id - 101) * 20}; }
+constexpr Point RadioCentre(int id) {
+    return {880, 45 + (id - 101) * 20};
+}
 
 constexpr Point CommandButtons[] = {
     {886, 237}, {886, 272}, {886, 307}, {886, 342}, {886, 422},
@@ -93,7 +100,6 @@ bool prepareWorkDirectory() {
     });
     return true;
 }
-
 
 const bool workDirectoryReady = prepareWorkDirectory();
 
@@ -131,7 +137,12 @@ class Monkey : public layer::Backend {
         }
         checkStore();
         clock_ += 1000; // every event comes well after the double-click time
-        if (played_ >= total_) {
+        if (pendingTyping_) {
+            // The second half of a typing event: not an event of its own.
+            const std::function<void()> typing = std::move(pendingTyping_);
+            pendingTyping_ = nullptr;
+            typing();
+        } else if (played_ >= total_) {
             finish();
         } else {
             const HWND box = topBox();
@@ -148,7 +159,12 @@ class Monkey : public layer::Backend {
     void topLevelChanged(HWND) override {}
     void present(HWND) override {}
     void beep() override { ++beeps_; }
-    void messageBoxShown(HWND, const char*, const char*) override { ++boxes_; }
+    void messageBoxShown(HWND, const char* caption, const char* text) override {
+        ++boxes_;
+        // Counted by kind: the text up to its first number or line break.
+        const std::string words(text, std::strcspn(text, "0123456789\n"));
+        ++boxTexts_[std::string(caption) + "|" + words];
+    }
     DWORD tickCount() override { return clock_; }
     POINT defaultPosition(int, int) override { return {40, 30}; }
 
@@ -158,6 +174,9 @@ class Monkey : public layer::Backend {
     bool chance(int percent) { return pick(100) < percent; }
 
     void note(std::string what) {
+        if (trace_) {
+            std::printf("%llu: %s\n", static_cast<unsigned long long>(played_), what.c_str());
+        }
         recent_[played_ % RecentCount] = std::move(what);
     }
 
@@ -230,6 +249,29 @@ class Monkey : public layer::Backend {
         for (char c : text) {
             layer::injectChar(static_cast<unsigned char>(c));
         }
+    }
+
+    // Saves overwrite the prepared files too; a name about to be typed gets its prepared text back,
+    // so the invalid ones stay invalid.
+    static void restorePreparedFile(const std::string& name) {
+        for (const PreparedFile& file : PreparedFiles) {
+            if (name == file.name) {
+                std::ofstream(file.name) << file.text;
+            }
+        }
+    }
+
+    // Keys go to the window that has the focus when they are injected, so the typing waits for
+    // the next round, once the click has been dispatched and given the box the focus.
+    void typeInto(Point editBox, int erase, const std::string& text) {
+        leftClick(editBox);
+        pendingTyping_ = [this, erase, text] {
+            key(VK_END);
+            for (int i = 0; i < erase; ++i) {
+                key(VK_BACK);
+            }
+            type(text);
+        };
     }
 
     void clickCentreOf(HWND control) {
@@ -307,23 +349,15 @@ class Monkey : public layer::Backend {
         } else if (r < 74) {
             const std::string text = chance(90) ? StartTexts[pick(std::size(StartTexts))] : randomText(1, 3);
             note("start vertex '" + text + "'");
-            leftClick(StartVertexBoxPoint);
-            key(VK_END);
-            for (int i = 0; i < 4; ++i) {
-                key(VK_BACK);
-            }
-            type(text);
+            typeInto(StartVertexBoxPoint, 4, text);
         } else if (r < 82) {
             const std::string name = chance(85) ? FileNames[pick(std::size(FileNames))] : randomName();
             note("file name '" + name + "'");
-            leftClick(FileNameBoxPoint);
-            key(VK_END);
-            for (int i = 0; i < 20; ++i) {
-                key(VK_BACK);
-            }
-            type(name);
+            restorePreparedFile(name);
+            typeInto(FileNameBoxPoint, 20, name);
         } else if (r < 88) {
-            constexpr int Keys[] = {VK_LEFT, VK_RIGHT, VK_HOME, VK_END, VK_DELETE, VK_BACK, VK_RETURN, VK_ESCAPE};
+            constexpr int Keys[] = {VK_LEFT,   VK_RIGHT, VK_HOME,   VK_END,
+                                    VK_DELETE, VK_BACK,  VK_RETURN, VK_ESCAPE};
             const int k = Keys[pick(std::size(Keys))];
             note("key " + std::to_string(k));
             key(k);
@@ -357,7 +391,8 @@ class Monkey : public layer::Backend {
 
     // Letters, digits, dots and the odd Windows-1252 byte; never a slash, so it names a file here.
     std::string randomName() {
-        static const char Alphabet[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789._-\xE2";
+        static const char Alphabet[] =
+            "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789._-\xE2";
         std::string name = "f";
         for (int i = between(0, 19); i > 0; --i) {
             name += Alphabet[pick(sizeof Alphabet - 1)];
@@ -376,6 +411,10 @@ class Monkey : public layer::Backend {
         if (finishCalls_ == 1 || IsWindow(mainWindow)) {
             std::printf("soak: %llu events played, %d boxes, %d beeps, slowest event %.3f s\n",
                         static_cast<unsigned long long>(played_), boxes_, beeps_, slowest_);
+            // What the run reached, so a change that starves some action shows.
+            for (const auto& [box, count] : boxTexts_) {
+                std::printf("  %6d  %s\n", count, box.c_str());
+            }
             std::fflush(stdout);
             layer::injectClose(mainWindow);
         }
@@ -393,6 +432,9 @@ class Monkey : public layer::Backend {
     double slowest_ = 0;
     std::chrono::steady_clock::time_point eventStart_;
     std::string recent_[RecentCount];
+    std::map<std::string, int> boxTexts_;
+    std::function<void()> pendingTyping_;
+    const bool trace_ = std::getenv("SOAK_TRACE") != nullptr; // every event on stdout
 };
 
 } // namespace
