@@ -5,7 +5,10 @@
 #include "platform/window_internal.h"
 
 #include <algorithm>
+#include <cairo-ft.h>
 #include <cairo.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
 #include <cmath>
 #include <cstring>
 #include <unordered_set>
@@ -93,9 +96,10 @@ struct Registry {
     std::unordered_set<DeviceContext*> dcs;
 };
 
+// Never destroyed, like the window tree: objects the program never deletes stay reachable.
 Registry& registry() {
-    static Registry r;
-    return r;
+    static Registry* r = new Registry;
+    return *r;
 }
 
 GdiObject* asObject(HGDIOBJ h) {
@@ -134,8 +138,27 @@ cairo_font_options_t* fontOptions() {
     return options;
 }
 
+// Loaded from its file once and kept for the process: through fontconfig, cairo's font caches
+// would outlive every object of the program (and show up as leaks under the sanitizers).
+cairo_font_face_t* systemFontFace() {
+    static cairo_font_face_t* face = [] {
+        static const char* const files[] = {"/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf",
+                                            "/usr/share/fonts/dejavu/DejaVuSans-Bold.ttf"};
+        FT_Library library = nullptr;
+        if (FT_Init_FreeType(&library) == 0) {
+            for (const char* file : files) {
+                FT_Face ftFace = nullptr;
+                if (FT_New_Face(library, file, 0, &ftFace) == 0)
+                    return cairo_ft_font_face_create_for_ft_face(ftFace, 0);
+            }
+        }
+        return cairo_toy_font_face_create("DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+    }();
+    return face;
+}
+
 void selectSystemFont(cairo_t* cr) {
-    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+    cairo_set_font_face(cr, systemFontFace());
     cairo_set_font_size(cr, SystemFontSize);
     cairo_set_font_options(cr, fontOptions());
 }

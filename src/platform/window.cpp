@@ -31,9 +31,11 @@ struct WindowTree {
     HWND capture = nullptr;
 };
 
+// Never destroyed: windows and their surfaces stay valid for whatever runs at exit (a script
+// error ends the program from inside a message loop).
 WindowTree& tree() {
-    static WindowTree t;
-    return t;
+    static WindowTree* t = new WindowTree;
+    return *t;
 }
 
 void ensureBuiltinClasses() {
