@@ -232,7 +232,12 @@ class HeadlessBackend : public Backend {
     // The script has ended: answer every box with ENTER, then close the main window as its close
     // box does. A program that still waits after that never ends by itself.
     void finish() {
-        if (++endingRounds_ > MaxEndingRounds) {
+        // Every box answered is a new window; only the same one staying up, or the main window
+        // outliving its close, counts as the program not ending.
+        HWND target = boxUp() ? boxUp() : mainWindow();
+        endingRounds_ = target == lastEndingTarget_ ? endingRounds_ + 1 : 0;
+        lastEndingTarget_ = target;
+        if (endingRounds_ > MaxEndingRounds) {
             std::fflush(stdout);
             std::fprintf(stderr, "grafuri-script: the program did not end after the script\n");
             std::exit(3);
@@ -262,6 +267,7 @@ class HeadlessBackend : public Backend {
     bool ended_ = false;
     int lineNumber_ = 0;
     int endingRounds_ = 0;
+    HWND lastEndingTarget_ = nullptr;
     DWORD lineStart_ = ClockStart;
     DWORD now_ = ClockStart;
     HWND mainWindow_ = nullptr;

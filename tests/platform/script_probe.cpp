@@ -1,6 +1,7 @@
 // A small Win32 program for the script driver's tests: it reports the input it gets on standard
-// output, beeps on a right press, shows an OK/Cancel box on a press in its top-left corner, paints
-// a red disc with a label, and exits with code 3 when its window is destroyed.
+// output, beeps on a right press, shows an OK/Cancel box on a press in its top-left corner (sixty
+// OK boxes a little to the right of it), paints a red disc with a label, and exits with code 3
+// when its window is destroyed.
 #include "platform/win32.h"
 
 #include <cstdio>
@@ -27,8 +28,19 @@ void paint(HWND hwnd) {
     EndPaint(hwnd, &ps);
 }
 
+// Sixty boxes one after another, as a long traversal shows its steps.
+void manyBoxes(HWND hwnd) {
+    int answered = 0;
+    for (int i = 0; i < 60; ++i)
+        answered += MessageBoxA(hwnd, "Pas", "Pasi", MB_OK) == IDOK;
+    std::printf("ANSWERED %d\n", answered);
+    std::fflush(stdout);
+}
+
 void pressed(HWND hwnd, LPARAM lParam) {
     report("DOWN", lParam);
+    if (LOWORD(lParam) >= 30 && LOWORD(lParam) < 40 && HIWORD(lParam) < 20)
+        manyBoxes(hwnd);
     if (LOWORD(lParam) < 20 && HIWORD(lParam) < 20) {
         int answer = MessageBoxA(hwnd, "Prima linie\nback\\slash V\xE2rf", "Intrebare", MB_OKCANCEL);
         std::printf("ANSWER %d\n", answer);

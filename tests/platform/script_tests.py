@@ -107,6 +107,12 @@ code, out, err = run("click 5 5\nclick 300 300\nanswer OK\nclose\n", use_stdin=T
 expect("modal exit", code, 3)
 expect("modal output", out, "DOWN 5 5\nBOX Intrebare|Prima linie\\nback\\\\slash Vârf\nANSWER 1\n")
 
+# Every box still up when the script ends is answered, however many come one after another.
+code, out, err = run("click 35 5\n")
+expect("many boxes exit", code, 3)
+expect("many boxes answered", out.splitlines()[-1:], ["ANSWERED 60"])
+expect("many boxes shown", out.count("BOX Pasi|Pas"), 60)
+
 # Script errors: exit status 2 and the line number on standard error.
 for script, line in [("click 1 2\n\nbogus\n", 3), ("# c\nanswer OK\n", 2), ("click 1\n", 1),
                      ("status\n", 1)]:
