@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cairo-ft.h>
 #include <cairo.h>
+#include <climits>
+#include <cstdint>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include <cmath>
@@ -503,23 +505,119 @@ BOOL LineTo(HDC handle, int x, int y) {
     return TRUE;
 }
 
+namespace {
+
+// Thin solid pens plotted straight into the surface's pixels, as the platform's aliased pens are:
+// one cairo stroke per arc costs more than the arc's few hundred pixels, and a drawing area of
+// 9,801 arcs must still repaint at once. Pixels of the centre line are the ones a cairo stroke of
+// the same pen without antialiasing covers: the nearest pixel for width 1, the 2 x 2 block that
+// ends there for width 2.
+class PixelPlotter {
+  public:
+    explicit PixelPlotter(DeviceContext& dc) : dc_(dc) {
+        int width = penWidth(dc);
+        if (width < 1 || width > 2 || cairo_surface_get_type(dc.surface) != CAIRO_SURFACE_TYPE_IMAGE ||
+            cairo_image_surface_get_format(dc.surface) != CAIRO_FORMAT_RGB24)
+            return;
+        cairo_surface_flush(dc.surface);
+        data_ = cairo_image_surface_get_data(dc.surface);
+        stride_ = cairo_image_surface_get_stride(dc.surface);
+        block_ = width;
+        COLORREF c = dc.pen->color;
+        pixel_ = (std::uint32_t(GetRValue(c)) << 16) | (std::uint32_t(GetGValue(c)) << 8) | GetBValue(c);
+        left_ = std::max<LONG>(0, dc.clip.left + dc.originX);
+        top_ = std::max<LONG>(0, dc.clip.top + dc.originY);
+        right_ = std::min<LONG>(cairo_image_surface_get_width(dc.surface), dc.clip.right + dc.originX);
+        bottom_ = std::min<LONG>(cairo_image_surface_get_height(dc.surface), dc.clip.bottom + dc.originY);
+    }
+    ~PixelPlotter() {
+        if (data_ && dirtyRight_ > dirtyLeft_)
+            cairo_surface_mark_dirty_rectangle(dc_.surface, dirtyLeft_, dirtyTop_, dirtyRight_ - dirtyLeft_,
+                                               dirtyBottom_ - dirtyTop_);
+    }
+    bool usable() const { return data_ != nullptr; }
+
+    // A point of the centre line in client coordinates.
+    void plot(double x, double y) {
+        long px = long(std::floor(x + 0.5)) + dc_.originX;
+        long py = long(std::floor(y + 0.5)) + dc_.originY;
+        if (px == lastX_ && py == lastY_)
+            return;
+        lastX_ = px;
+        lastY_ = py;
+        for (long by = py - (block_ - 1); by <= py; ++by) {
+            if (by < top_ || by >= bottom_)
+                continue;
+            auto* row = reinterpret_cast<std::uint32_t*>(data_ + by * stride_);
+            for (long bx = px - (block_ - 1); bx <= px; ++bx) {
+                if (bx < left_ || bx >= right_)
+                    continue;
+                row[bx] = pixel_;
+                dirtyLeft_ = std::min(dirtyLeft_, bx);
+                dirtyTop_ = std::min(dirtyTop_, by);
+                dirtyRight_ = std::max(dirtyRight_, bx + 1);
+                dirtyBottom_ = std::max(dirtyBottom_, by + 1);
+            }
+        }
+    }
+    void line(double x0, double y0, double x1, double y1) {
+        int steps = int(std::ceil(std::max(std::fabs(x1 - x0), std::fabs(y1 - y0)))) + 1;
+        for (int i = 0; i <= steps; ++i)
+            plot(x0 + (x1 - x0) * i / steps, y0 + (y1 - y0) * i / steps);
+    }
+
+  private:
+    DeviceContext& dc_;
+    unsigned char* data_ = nullptr;
+    int stride_ = 0;
+    int block_ = 1;
+    std::uint32_t pixel_ = 0;
+    long left_ = 0, top_ = 0, right_ = 0, bottom_ = 0;
+    long lastX_ = LONG_MIN, lastY_ = LONG_MIN;
+    long dirtyLeft_ = LONG_MAX, dirtyTop_ = LONG_MAX, dirtyRight_ = LONG_MIN, dirtyBottom_ = LONG_MIN;
+};
+
+} // namespace
+
 BOOL AngleArc(HDC handle, int x, int y, DWORD radius, float startAngle, float sweepAngle) {
     DeviceContext* dc = findDc(handle);
     if (!dc)
         return FALSE;
-    double off = penOffset(*dc);
     double r = radius;
     double a0 = startAngle * Pi / 180.0;
     double a1 = (double(startAngle) + double(sweepAngle)) * Pi / 180.0;
-    double cx = x + off, cy = y + off;
-    // Screen y grows downward, so counter-clockwise on the screen is decreasing cairo angles.
-    cairo_move_to(dc->cr, dc->current.x + off, dc->current.y + off);
-    cairo_line_to(dc->cr, cx + r * std::cos(a0), cy - r * std::sin(a0));
-    if (sweepAngle >= 0)
-        cairo_arc_negative(dc->cr, cx, cy, r, -a0, -a1);
-    else
-        cairo_arc(dc->cr, cx, cy, r, -a0, -a1);
-    strokeWithPen(*dc);
+    double startX = x + r * std::cos(a0), startY = y - r * std::sin(a0);
+    // Plotting walks the lead-in line and the arc pixel by pixel: only for drawing-sized ones.
+    constexpr double MaxPlottedLength = 1 << 20;
+    bool plottable = r * std::fabs(a1 - a0) < MaxPlottedLength &&
+                     std::fabs(startX - dc->current.x) + std::fabs(startY - dc->current.y) < MaxPlottedLength;
+    PixelPlotter plotter(*dc);
+    if (plottable && plotter.usable()) {
+        plotter.line(dc->current.x, dc->current.y, startX, startY);
+        // Steps of at most a pixel along the arc, by rotating the radius vector: consecutive
+        // points then never leave a gap.
+        int steps = std::max(1, int(std::ceil(std::fabs(a1 - a0) * r)));
+        double step = (a1 - a0) / steps;
+        double c = std::cos(a0), s = std::sin(a0);
+        double stepCos = std::cos(step), stepSin = std::sin(step);
+        for (int i = 0; i <= steps; ++i) {
+            plotter.plot(x + r * c, y - r * s);
+            double nextCos = c * stepCos - s * stepSin;
+            s = s * stepCos + c * stepSin;
+            c = nextCos;
+        }
+    } else {
+        double off = penOffset(*dc);
+        double cx = x + off, cy = y + off;
+        // Screen y grows downward, so counter-clockwise on the screen is decreasing cairo angles.
+        cairo_move_to(dc->cr, dc->current.x + off, dc->current.y + off);
+        cairo_line_to(dc->cr, startX + off, startY + off);
+        if (sweepAngle >= 0)
+            cairo_arc_negative(dc->cr, cx, cy, r, -a0, -a1);
+        else
+            cairo_arc(dc->cr, cx, cy, r, -a0, -a1);
+        strokeWithPen(*dc);
+    }
     dc->current = POINT{(LONG)std::lround(x + r * std::cos(a1)), (LONG)std::lround(y - r * std::sin(a1))};
     return TRUE;
 }
