@@ -204,7 +204,9 @@ class Monkey : public layer::Backend {
         if (s != 0 && (s < 1 || s > g.vertexCount || g.isRemoved[s] != 0)) {
             fail("selectedVertex " + std::to_string(s) + " is no live vertex");
         }
-        if (g.secondVertex < 0 || g.secondVertex > g.vertexCount) {
+        // Nothing reads the second pick, and a refused second click may leave it naming a vertex
+        // that a later file read takes away; it only has to stay an index of the arrays.
+        if (g.secondVertex < 0 || g.secondVertex >= MaxVertexSlots) {
             fail("secondVertex " + std::to_string(g.secondVertex) + " out of range");
         }
         if (topBox() == nullptr) {
