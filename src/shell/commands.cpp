@@ -48,14 +48,14 @@ void listComponents(const char* caption) {
 }
 
 // What the traversals may do to the window: nothing but the prompt, the step boxes and the repaint.
-constexpr TraversalShell traversalShell = {setPrompt, showStepBox, invalidateCanvas};
+constexpr TraversalShell ShellForTraversals = {setPrompt, showStepBox, invalidateCanvas};
 
 void runTraversal(void (*traverse)(VertexId, const TraversalShell&), const char* caption) {
     const VertexId start = readStartVertex(caption);
     if (start == 0) {
         return;
     }
-    traverse(start, traversalShell);
+    traverse(start, ShellForTraversals);
     showStartVertexResult(caption);
 }
 
@@ -79,7 +79,7 @@ struct Command {
     void (*run)(const char* caption);
 };
 
-constexpr Command commandTable[] = {
+constexpr Command CommandTable[] = {
     {CheckStrongCommand, "Tare Conex", "Verificare tare conexitate", checkStrongConnectivity},
     {CheckTournamentCommand, "Turneu", "Verificare graf turneu", checkTournament},
     {CheckBipartiteCommand, "Bipartit", "Verificare bipartit", checkBipartiteGraph},
@@ -97,7 +97,7 @@ constexpr Command commandTable[] = {
 LRESULT handleCommand(HWND, WPARAM wParam) {
     // The edit boxes (id 0) send WM_COMMAND too; only the push buttons' ids are commands.
     const int id = LOWORD(wParam);
-    for (const Command& command : commandTable) {
+    for (const Command& command : CommandTable) {
         if (command.id == id) {
             command.run(command.caption);
         }
