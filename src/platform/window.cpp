@@ -611,8 +611,12 @@ BOOL IsWindowEnabled(HWND hwnd) {
     return w && !(w->style & WS_DISABLED);
 }
 
+// A minimized window still counts as visible, as on the platform; it only does not paint.
 BOOL IsWindowVisible(HWND hwnd) {
-    return reallyVisible(hwnd);
+    for (Window* w = findWindow(hwnd); w; w = findWindow(w->parent))
+        if (!(w->style & WS_VISIBLE))
+            return FALSE;
+    return findWindow(hwnd) != nullptr;
 }
 
 HWND GetActiveWindow() {

@@ -254,3 +254,29 @@ TEST_F(WindowTest, CreateHookSeesTheNewWindowAndCanRefuseIt) {
 }
 
 } // namespace
+
+namespace {
+
+class ShowTest : public LayerTest {};
+
+TEST_F(ShowTest, MinimizedStartIsVisibleButNotPaintedUntilRestored) {
+    HWND main = CreateWindowExA(0, "LayerTestWindow", "Main", MainStyle, CW_USEDEFAULT, CW_USEDEFAULT, 1000,
+                                660, nullptr, nullptr, nullptr, nullptr);
+    created_.push_back(main);
+    EXPECT_FALSE(IsWindowVisible(main));
+    ShowWindow(main, SW_SHOWMINIMIZED);
+    EXPECT_TRUE(IsWindowVisible(main));
+    layer::TopLevelView views[8];
+    int n = layer::topLevelWindows(views, 8);
+    ASSERT_GE(n, 1);
+    EXPECT_EQ(views[n - 1].hwnd, main);
+    EXPECT_TRUE(views[n - 1].minimized);
+    messageLog().clear();
+    pump();
+    EXPECT_TRUE(logged(WM_PAINT).empty());
+    ShowWindow(main, SW_RESTORE);
+    pump();
+    EXPECT_EQ(logged(WM_PAINT).size(), 1u);
+}
+
+} // namespace
