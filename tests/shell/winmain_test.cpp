@@ -12,10 +12,6 @@
 
 namespace {
 
-int layer::topLevelWindows(layer::TopLevelView* views, int max) {
-    return layer::topLevelWindows(views, max);
-}
-
 TEST(WinMainTest, ShowsTheWindowWithTheStartUpShowCommandAndReturnsTheQuitCode) {
     // A working directory without RoriR.in: an empty graph and no box.
     std::error_code error;
