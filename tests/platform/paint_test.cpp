@@ -46,6 +46,22 @@ TEST_F(PaintTest, PaintComesOnlyFromInvalidRegionsAndAfterPostedMessages) {
     EXPECT_EQ(order, (std::vector<UINT>{WM_USER, WM_USER + 1, WM_PAINT}));
 }
 
+TEST_F(PaintTest, DisabledOwnerOfABoxStillRepaints) {
+    HWND main = makeMain();
+    HWND box = CreateWindowExA(0, "LayerTestWindow", "Box", WS_POPUP | WS_CAPTION | WS_VISIBLE, 600, 300, 200,
+                               100, main, nullptr, nullptr, nullptr);
+    created_.push_back(box);
+    EnableWindow(main, FALSE);
+    pump();
+    messageLog().clear();
+    RECT canvas{0, 0, 770, 650};
+    InvalidateRect(main, &canvas, TRUE);
+    pump();
+    auto paints = logged(WM_PAINT);
+    ASSERT_EQ(paints.size(), 1u);
+    EXPECT_EQ(paints[0].hwnd, main);
+}
+
 TEST_F(PaintTest, BeginPaintErasesOnlyWhenAskedAndValidates) {
     HWND main = makeMain();
     pump();
