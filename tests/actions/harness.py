@@ -254,13 +254,12 @@ def main(cases):
     if duplicates:
         sys.exit(f"duplicate case names: {sorted(duplicates)}")
     failures = 0
-    for case in cases:
-        if only and case.name not in only:
-            continue
+    chosen = [case for case in cases if not only or case.name in only]
+    for case in chosen:
         problems = run_case(binary, case)
         print(("FAIL " if problems else "ok   ") + case.name)
         for problem in problems:
             print("    " + problem.replace("\n", "\n    "))
         failures += bool(problems)
-    print(f"{failures} of {len(cases)} cases failed" if failures else f"all {len(cases)} cases passed")
+    print(f"{failures} of {len(chosen)} cases failed" if failures else f"all {len(chosen)} cases passed")
     sys.exit(1 if failures else 0)
