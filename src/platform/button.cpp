@@ -230,7 +230,7 @@ void paintGroupBox(const PaintContext& pc) {
 
 void paintButton(HWND hwnd) {
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
+    HDC dc = beginControlPaint(hwnd, ps, nullptr);
     if (dc == nullptr) {
         return;
     }
@@ -332,6 +332,10 @@ LRESULT buttonState(HWND hwnd) {
 } // namespace
 
 LRESULT CALLBACK buttonWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT fontResult = 0;
+    if (handleFontMessage(hwnd, message, wParam, lParam, fontResult)) {
+        return fontResult;
+    }
     switch (message) {
     case WM_NCCREATE: stateOf(hwnd) = ButtonState{}; break;
     case WM_NCHITTEST:
@@ -370,7 +374,10 @@ LRESULT CALLBACK buttonWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
             click(hwnd);
         }
         return 0;
-    case WM_NCDESTROY: buttonStates.erase(hwnd); break;
+    case WM_NCDESTROY:
+        buttonStates.erase(hwnd);
+        forgetControlFont(hwnd);
+        break;
     default: break;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);

@@ -2,6 +2,8 @@
 
 #include "platform/controls_internal.h"
 
+#include <unordered_map>
+
 namespace layer {
 
 namespace {
@@ -173,6 +175,55 @@ std::vector<std::string> wrapText(HDC dc, const std::string& text, int maxWidth)
         start = feed + 1;
     }
     return lines;
+}
+
+// ---- Fonts --------------------------------------------------------------------------------------
+
+namespace {
+std::unordered_map<HWND, HFONT> controlFonts;
+} // namespace
+
+HFONT controlFont(HWND hwnd, HFONT classDefault) {
+    auto found = controlFonts.find(hwnd);
+    return found != controlFonts.end() ? found->second : classDefault;
+}
+
+bool handleFontMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == WM_SETFONT) {
+        controlFonts[hwnd] = reinterpret_cast<HFONT>(wParam);
+        if (LOWORD(lParam) != 0) {
+            InvalidateRect(hwnd, nullptr, TRUE);
+        }
+        result = 0;
+        return true;
+    }
+    if (message == WM_GETFONT) {
+        result = reinterpret_cast<LRESULT>(controlFont(hwnd, nullptr));
+        return true;
+    }
+    return false;
+}
+
+void forgetControlFont(HWND hwnd) {
+    controlFonts.erase(hwnd);
+}
+
+HDC beginControlPaint(HWND hwnd, PAINTSTRUCT& ps, HFONT classDefault) {
+    HDC dc = BeginPaint(hwnd, &ps);
+    HFONT font = controlFont(hwnd, classDefault);
+    if (dc != nullptr && font != nullptr) {
+        SelectObject(dc, font);
+    }
+    return dc;
+}
+
+HDC controlDc(HWND hwnd, HFONT classDefault) {
+    HDC dc = GetDC(hwnd);
+    HFONT font = controlFont(hwnd, classDefault);
+    if (dc != nullptr && font != nullptr) {
+        SelectObject(dc, font);
+    }
+    return dc;
 }
 
 // ---- Window helpers -----------------------------------------------------------------------------

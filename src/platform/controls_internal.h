@@ -40,6 +40,16 @@ SIZE measureText(HDC dc, const std::string& text);
 // a word wider than maxWidth is broken between characters. Carriage returns are dropped.
 std::vector<std::string> wrapText(HDC dc, const std::string& text, int maxWidth);
 
+// ---- Fonts ------------------------------------------------------------------------------------
+// A control draws in the font WM_SETFONT gave it, else in its class's default (null: the DC's).
+HFONT controlFont(HWND hwnd, HFONT classDefault);
+// WM_SETFONT and WM_GETFONT for every control; true when the message was one of them.
+bool handleFontMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+void forgetControlFont(HWND hwnd);
+// BeginPaint and GetDC with the control's font selected.
+HDC beginControlPaint(HWND hwnd, PAINTSTRUCT& ps, HFONT classDefault);
+HDC controlDc(HWND hwnd, HFONT classDefault);
+
 // ---- Window helpers ---------------------------------------------------------------------------
 std::string windowText(HWND hwnd);
 // WM_COMMAND to the parent with the control's id and a notification code.

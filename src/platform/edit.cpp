@@ -33,7 +33,7 @@ int marginOf(HWND hwnd) {
 }
 
 int textWidth(HWND hwnd, const std::string& text) {
-    HDC dc = GetDC(hwnd);
+    HDC dc = controlDc(hwnd, nullptr);
     int width = measureText(dc, text).cx;
     ReleaseDC(hwnd, dc);
     return width;
@@ -58,7 +58,7 @@ void moveCaret(HWND hwnd, size_t caret) {
 size_t caretFromPoint(HWND hwnd, int x) {
     std::string text = windowText(hwnd);
     int target = x - marginOf(hwnd) + stateOf(hwnd).scroll;
-    HDC dc = GetDC(hwnd);
+    HDC dc = controlDc(hwnd, nullptr);
     size_t best = 0;
     int previous = 0;
     for (size_t i = 1; i <= text.size(); ++i) {
@@ -165,7 +165,7 @@ void followCaret(HWND hwnd, HDC dc, const std::string& text, int room) {
 
 void paintEdit(HWND hwnd) {
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
+    HDC dc = beginControlPaint(hwnd, ps, nullptr);
     if (dc == nullptr) {
         return;
     }
@@ -211,6 +211,10 @@ LRESULT onSetText(HWND hwnd, WPARAM wParam, LPARAM lParam) {
 } // namespace
 
 LRESULT CALLBACK editWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT fontResult = 0;
+    if (handleFontMessage(hwnd, message, wParam, lParam, fontResult)) {
+        return fontResult;
+    }
     switch (message) {
     case WM_NCCREATE: stateOf(hwnd) = EditState{}; break;
     case WM_CREATE: stateOf(hwnd).created = true; return 0;
@@ -224,7 +228,10 @@ LRESULT CALLBACK editWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     case WM_KILLFOCUS:
     case WM_ENABLE: InvalidateRect(hwnd, nullptr, TRUE); return 0;
     case WM_SETTEXT: return onSetText(hwnd, wParam, lParam);
-    case WM_NCDESTROY: editStates.erase(hwnd); break;
+    case WM_NCDESTROY:
+        editStates.erase(hwnd);
+        forgetControlFont(hwnd);
+        break;
     default: break;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);

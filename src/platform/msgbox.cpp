@@ -31,6 +31,11 @@ struct BoxState {
 
 std::unordered_map<HWND, BoxState*> boxStates;
 
+// Boxes write in the GUI font, not in the bolder system font of the controls.
+HFONT guiFont() {
+    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
 BoxState* stateOf(HWND box) {
     auto found = boxStates.find(box);
     return found == boxStates.end() ? nullptr : found->second;
@@ -75,7 +80,7 @@ bool handleDialogKey(HWND box, const MSG& msg) {
 
 void paintBox(HWND box) {
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(box, &ps);
+    HDC dc = beginControlPaint(box, ps, guiFont());
     if (dc == nullptr) {
         return;
     }
@@ -117,7 +122,7 @@ int widestLine(HDC dc, const std::vector<std::string>& lines) {
 // and as a last resort keeps only the lines the screen can hold.
 Layout layOut(HWND box, const std::string& text, const std::string& caption, int buttons, SIZE frame,
               BoxState& state) {
-    HDC dc = GetDC(box);
+    HDC dc = controlDc(box, guiFont());
     state.lineHeight = measureText(dc, std::string()).cy;
     int fixedHeight = TextTop + TextToButtons + ButtonHeight + Margin + frame.cy;
     int maxLines = std::max(1, (VirtualScreenHeight - fixedHeight) / std::max(1, state.lineHeight));
@@ -160,12 +165,16 @@ void createButtons(HWND box, int buttons, const Layout& layout) {
     int x = (layout.clientWidth - buttonsWidth) / 2;
     int y = layout.clientHeight - Margin - ButtonHeight;
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
-    CreateWindowExA(0, "Button", "OK", style | BS_DEFPUSHBUTTON, x, y, ButtonWidth, ButtonHeight, box,
-                    reinterpret_cast<HMENU>(static_cast<std::intptr_t>(IDOK)), nullptr, nullptr);
+    HWND ok =
+        CreateWindowExA(0, "Button", "OK", style | BS_DEFPUSHBUTTON, x, y, ButtonWidth, ButtonHeight, box,
+                        reinterpret_cast<HMENU>(static_cast<std::intptr_t>(IDOK)), nullptr, nullptr);
+    SendMessageA(ok, WM_SETFONT, reinterpret_cast<WPARAM>(guiFont()), FALSE);
     if (buttons == 2) {
-        CreateWindowExA(0, "Button", "Cancel", style | BS_PUSHBUTTON, x + ButtonWidth + ButtonGap, y,
-                        ButtonWidth, ButtonHeight, box,
-                        reinterpret_cast<HMENU>(static_cast<std::intptr_t>(IDCANCEL)), nullptr, nullptr);
+        HWND cancel =
+            CreateWindowExA(0, "Button", "Cancel", style | BS_PUSHBUTTON, x + ButtonWidth + ButtonGap, y,
+                            ButtonWidth, ButtonHeight, box,
+                            reinterpret_cast<HMENU>(static_cast<std::intptr_t>(IDCANCEL)), nullptr, nullptr);
+        SendMessageA(cancel, WM_SETFONT, reinterpret_cast<WPARAM>(guiFont()), FALSE);
     }
 }
 

@@ -8,7 +8,7 @@ namespace {
 
 void paintStatic(HWND hwnd) {
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
+    HDC dc = beginControlPaint(hwnd, ps, nullptr);
     if (dc == nullptr) {
         return;
     }
@@ -33,11 +33,16 @@ void paintStatic(HWND hwnd) {
 } // namespace
 
 LRESULT CALLBACK staticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT fontResult = 0;
+    if (handleFontMessage(hwnd, message, wParam, lParam, fontResult)) {
+        return fontResult;
+    }
     switch (message) {
     case WM_NCHITTEST: return HTTRANSPARENT;
     case WM_PAINT: paintStatic(hwnd); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_ENABLE: InvalidateRect(hwnd, nullptr, TRUE); return 0;
+    case WM_NCDESTROY: forgetControlFont(hwnd); break;
     case WM_SETTEXT: {
         LRESULT result = DefWindowProcA(hwnd, message, wParam, lParam);
         InvalidateRect(hwnd, nullptr, TRUE);

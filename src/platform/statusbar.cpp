@@ -26,8 +26,13 @@ StatusState& stateOf(HWND hwnd) {
     return statusStates[hwnd];
 }
 
+// Status bars draw in the GUI font unless told otherwise, as the platform's do.
+HFONT guiFont() {
+    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
 int barHeight(HWND hwnd) {
-    HDC dc = GetDC(hwnd);
+    HDC dc = controlDc(hwnd, guiFont());
     int textHeight = measureText(dc, std::string()).cy;
     ReleaseDC(hwnd, dc);
     int height = textHeight + 8;
@@ -96,7 +101,7 @@ void paintGrip(HDC dc, const RECT& client) {
 
 void paintStatusBar(HWND hwnd) {
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
+    HDC dc = beginControlPaint(hwnd, ps, guiFont());
     if (dc == nullptr) {
         return;
     }
@@ -176,6 +181,10 @@ LRESULT getText(HWND hwnd, WPARAM wParam, LPARAM lParam) {
 } // namespace
 
 LRESULT CALLBACK statusBarWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT fontResult = 0;
+    if (handleFontMessage(hwnd, message, wParam, lParam, fontResult)) {
+        return fontResult;
+    }
     switch (message) {
     case WM_NCCREATE: stateOf(hwnd) = StatusState{}; break;
     case WM_CREATE: placeAlongBottom(hwnd); return 0;
@@ -193,7 +202,10 @@ LRESULT CALLBACK statusBarWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
         setText(hwnd, 0, lParam);
         return TRUE;
     }
-    case WM_NCDESTROY: statusStates.erase(hwnd); break;
+    case WM_NCDESTROY:
+        statusStates.erase(hwnd);
+        forgetControlFont(hwnd);
+        break;
     default: break;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);

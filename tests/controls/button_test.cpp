@@ -180,3 +180,14 @@ TEST_F(ButtonTest, RadioCircleAndDotAreDrawn) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ButtonTest, FontGivenByWmSetFontIsReturnedByWmGetFont) {
+    EXPECT_EQ(SendMessageA(push, WM_GETFONT, 0, 0), 0) << "the system font until told otherwise";
+    HGDIOBJ font = GetStockObject(DEFAULT_GUI_FONT);
+    SendMessageA(push, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    EXPECT_EQ(SendMessageA(push, WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(font));
+}
+
+} // namespace
