@@ -58,6 +58,7 @@ LRESULT CALLBACK smokeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     case WM_CREATE: createControls(hwnd); return 0;
     case WM_PAINT: paintMark(hwnd); return 0;
     case ShowBoxMessage:
+        MessageBeep(MB_ICONHAND); // through SDL audio when a device opens, else nothing
         placingHook = SetWindowsHookExA(WH_CBT, placeBox, nullptr, GetCurrentThreadId());
         MessageBoxA(hwnd, "Varful curent extras din coada este 2\nContinutul cozii este: 3", "Smoke box",
                     MB_OKCANCEL);
