@@ -248,6 +248,39 @@ TEST_F(MessageBoxTest, NoBoxForAnOwnerThatIsNoWindow) {
     EXPECT_TRUE(log().boxes.empty());
 }
 
+TEST_F(MessageBoxTest, QuitRequestEndsTheBoxAndIsPassedOn) {
+    whenIdle([] { PostQuitMessage(4); });
+    EXPECT_EQ(MessageBoxA(host->hwnd, "pas", "Parcurgere", MB_OKCANCEL), IDCANCEL);
+    MSG msg{};
+    bool quitFound = false;
+    while (!quitFound && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        quitFound = msg.message == WM_QUIT;
+    }
+    ASSERT_TRUE(quitFound);
+    EXPECT_EQ(msg.wParam, 4u);
+    EXPECT_TRUE(IsWindowEnabled(host->hwnd));
+}
+
+TEST_F(MessageBoxTest, OwnerDestroyedUnderTheBoxEndsIt) {
+    HWND owner = host->hwnd;
+    whenIdle([owner] { DestroyWindow(owner); });
+    EXPECT_EQ(MessageBoxA(owner, "pas", "Parcurgere", MB_OKCANCEL), IDCANCEL);
+    EXPECT_FALSE(IsWindow(shownBox()));
+}
+
+TEST_F(MessageBoxTest, NestedBoxLeavesTheOwnerDisabledForTheOuterOne) {
+    bool ownerEnabledBetween = true;
+    whenIdle([&] {
+        whenIdle(strike(VK_RETURN));
+        MessageBoxA(host->hwnd, "interior", "Box", MB_OK);
+        ownerEnabledBetween = IsWindowEnabled(host->hwnd) != FALSE;
+        injectKeyStroke(VK_RETURN);
+    });
+    EXPECT_EQ(MessageBoxA(host->hwnd, "exterior", "Box", MB_OK), IDOK);
+    EXPECT_FALSE(ownerEnabledBetween);
+    EXPECT_TRUE(IsWindowEnabled(host->hwnd));
+}
+
 TEST_F(MessageBoxTest, WithoutOwnerTheBoxStillAnswers) {
     whenIdle(strike(VK_ESCAPE));
     EXPECT_EQ(MessageBoxA(nullptr, "fara proprietar", nullptr, MB_OKCANCEL), IDCANCEL);
