@@ -344,6 +344,21 @@ class SdlBackend final : public Backend {
         return shown->hwnd;
     }
 
+    // The window manager moved a window: the layer's screen coordinates follow, so that input
+    // keeps mapping and boxes placed beside the window appear beside it.
+    void followMove(ShownWindow& shown, int clientX, int clientY) {
+        if (clientX == shown.x && clientY == shown.y) {
+            return;
+        }
+        ClientPlace place = clientPlace(shown.hwnd);
+        RECT outer{0, 0, 0, 0};
+        GetWindowRect(shown.hwnd, &outer);
+        shown.x = clientX;
+        shown.y = clientY;
+        SetWindowPos(shown.hwnd, nullptr, outer.left + clientX - place.x, outer.top + clientY - place.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+
     void handleWindowEvent(const SDL_WindowEvent& event) {
         ShownWindow* shown = findById(event.windowID);
         if (shown == nullptr) {
@@ -356,6 +371,7 @@ class SdlBackend final : public Backend {
             }
             break;
         case SDL_WINDOWEVENT_EXPOSED: blit(*shown); break;
+        case SDL_WINDOWEVENT_MOVED: followMove(*shown, event.data1, event.data2); break;
         default: break;
         }
     }
