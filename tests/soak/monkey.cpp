@@ -311,11 +311,17 @@ class Monkey : public layer::Backend {
 
     Point canvasPoint() {
         const GraphStore& g = graphStore;
-        if (g.vertexCount > 0 && chance(50)) {
-            const int v = between(1, g.vertexCount);
+        // Mostly near a live vertex, so that arcs get drawn and traversals go somewhere.
+        int live[MaxVertexSlots];
+        int liveCount = 0;
+        for (int v = 1; v <= g.vertexCount; ++v) {
             if (g.isRemoved[v] == 0) {
-                return {std::max(0, g.posX[v] + between(-30, 30)), std::max(0, g.posY[v] + between(-30, 30))};
+                live[liveCount++] = v;
             }
+        }
+        if (liveCount > 0 && chance(70)) {
+            const int v = live[pick(liveCount)];
+            return {std::max(0, g.posX[v] + between(-26, 26)), std::max(0, g.posY[v] + between(-26, 26))};
         }
         if (chance(5)) {
             return {between(754, 757), between(0, 640)};
