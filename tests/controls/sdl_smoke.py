@@ -1,6 +1,6 @@
 """Runs the SDL2 smoke program under its own Xvfb: the window appears with its content, the
-message box appears where its hook placed it, close requests answer the box and end the program
-with status 0. Screenshots are left in the output directory."""
+message box appears where its hook placed it, a click reaches a control, close requests answer
+the box and end the program with status 0. Screenshots are left in the output directory."""
 import argparse
 import os
 import select
@@ -110,11 +110,23 @@ def run(args, env):
         check(count(shot, bx, by, bx + bw, by + bh, (192, 192, 192)) > bw * bh // 3,
               "the box's face is on the screen")
         check(count(shot, bx, by, bx + bw, by + bh, (0, 0, 0)) > 50, "the box shows its text")
+        # While the box is up its owner takes no input: a click on the second radio button is lost.
+        tool(args, env, "click", "Smoke controls", "309", "65")
+        time.sleep(0.3)
+        shot = screenshot(env, args.out, "smoke_modal")
+        check(pixel(shot, mx + 309, my + 64) == (255, 255, 255) and pixel(shot, mx + 309, my + 84) == (0, 0, 0),
+              "a click on the owner while the box is up is lost")
         tool(args, env, "close", "Smoke box")
         status, _ = tool(args, env, "gone", "Smoke box", "10")
         check(status == 0, "a close request answers the box")
+        # A click through SDL checks the first radio button (group box at (300, 15), the button at
+        # (4, 20) in it, its dot 5 px right and 9 px down) and unchecks "Anulare actiune" below.
         time.sleep(0.3)
-        screenshot(env, args.out, "smoke_controls")
+        tool(args, env, "click", "Smoke controls", "309", "45")
+        time.sleep(0.5)
+        shot = screenshot(env, args.out, "smoke_controls")
+        check(pixel(shot, mx + 309, my + 44) == (0, 0, 0), "a click through SDL checks the radio button")
+        check(pixel(shot, mx + 309, my + 84) == (255, 255, 255), "and unchecks the one that was checked")
         tool(args, env, "close", "Smoke controls")
         try:
             code = app.wait(timeout=15)

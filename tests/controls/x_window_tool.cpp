@@ -1,5 +1,6 @@
 // A tiny X client for the display smoke test: waits for a top-level window with a given title and
-// prints where it is, waits for it to go, or asks it to close as a window manager's close box does.
+// prints where it is, waits for it to go, clicks into it, or asks it to close as a window manager's
+// close box does.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -68,7 +69,7 @@ Window waitFor(Display* display, const char* title, double seconds, bool present
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s wait|gone|close TITLE [SECONDS]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s wait|gone|close TITLE [SECONDS] | click TITLE X Y\n", argv[0]);
         return 2;
     }
     Display* display = XOpenDisplay(nullptr);
@@ -94,6 +95,51 @@ int main(int argc, char** argv) {
         }
     } else if (command == "gone") {
         status = waitFor(display, title, seconds, false) == 0 ? 0 : 1;
+    } else if (command == "click" && argc > 4) {
+        // A left press and release at a point of the window, as the server would deliver them.
+        Window window = findTitled(display, DefaultRootWindow(display), title);
+        if (window != 0) {
+            int x = std::atoi(argv[3]);
+            int y = std::atoi(argv[4]);
+            int rootX = 0, rootY = 0;
+            Window child = 0;
+            XTranslateCoordinates(display, window, DefaultRootWindow(display), x, y, &rootX, &rootY, &child);
+            // SDL reports a press where the pointer last moved, so the pointer moves there first.
+            XEvent motion{};
+            motion.xmotion.type = MotionNotify;
+            motion.xmotion.display = display;
+            motion.xmotion.window = window;
+            motion.xmotion.root = DefaultRootWindow(display);
+            motion.xmotion.x = x;
+            motion.xmotion.y = y;
+            motion.xmotion.x_root = rootX;
+            motion.xmotion.y_root = rootY;
+            motion.xmotion.same_screen = True;
+            motion.xmotion.time = CurrentTime;
+            XSendEvent(display, window, True, PointerMotionMask, &motion);
+            XFlush(display);
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            for (int type : {ButtonPress, ButtonRelease}) {
+                XEvent event{};
+                event.xbutton.type = type;
+                event.xbutton.display = display;
+                event.xbutton.window = window;
+                event.xbutton.root = DefaultRootWindow(display);
+                event.xbutton.x = x;
+                event.xbutton.y = y;
+                event.xbutton.x_root = rootX;
+                event.xbutton.y_root = rootY;
+                event.xbutton.button = Button1;
+                event.xbutton.state = type == ButtonRelease ? Button1Mask : 0;
+                event.xbutton.same_screen = True;
+                event.xbutton.time = CurrentTime;
+                XSendEvent(display, window, True, type == ButtonPress ? ButtonPressMask : ButtonReleaseMask,
+                           &event);
+                XFlush(display);
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            }
+            status = 0;
+        }
     } else if (command == "close") {
         Window window = findTitled(display, DefaultRootWindow(display), title);
         if (window != 0) {
