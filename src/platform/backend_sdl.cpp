@@ -311,7 +311,9 @@ class SdlBackend final : public Backend {
         wanted.format = AUDIO_S16SYS;
         wanted.channels = 1;
         wanted.samples = 512;
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 ||
+        // With no output device listed, opening the default one would only fill standard error
+        // with the sound library's complaints; -1 means the driver cannot tell, so try.
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 || SDL_GetNumAudioDevices(0) == 0 ||
             (audioDevice = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0)) == 0) {
             audioFailed = true;
             return false;
