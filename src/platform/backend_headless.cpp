@@ -224,7 +224,9 @@ class HeadlessBackend : public Backend {
             std::vector<char> buffer(length + 1, '\0');
             SendMessageA(bar, SB_GETTEXTA, part, (LPARAM)buffer.data());
             buffer[length] = '\0';
-            out += (part ? "|" : "") + toUtf8(buffer.data());
+            if (part)
+                out += '|';
+            out += toUtf8(buffer.data());
         }
         printLine(out);
     }
