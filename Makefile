@@ -6,7 +6,8 @@ SOAK_EVENTS ?= 100000
 
 # Debian packages the build, the tests, the benchmarks and the Windows check need.
 DEPS_PACKAGES := cmake make g++ clang libclang-rt-14-dev pkg-config libgtest-dev libgmock-dev \
-  libbenchmark-dev python3 python3-networkx libsdl2-dev libcairo2-dev fonts-dejavu-core \
+  libbenchmark-dev python3 python3-networkx libsdl2-dev libcairo2-dev libfreetype-dev libx11-dev \
+  fonts-dejavu-core \
   xvfb xauth x11-apps imagemagick mingw-w64
 
 ifeq ($(CI),true)
