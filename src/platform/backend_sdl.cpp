@@ -384,6 +384,13 @@ class SdlBackend final : public Backend {
         if (hwnd == nullptr || message == 0) {
             return;
         }
+        // A window manager gives the keyboard to the window clicked; without one (a bare X
+        // server) nothing would, and typing after a click would go nowhere.
+        if (down) {
+            if (SDL_Window* window = SDL_GetWindowFromID(event.windowID)) {
+                SDL_SetWindowInputFocus(window);
+            }
+        }
         ClientPlace place = clientPlace(hwnd);
         injectMouseButton(place.x + event.x, place.y + event.y, message);
     }
