@@ -4,7 +4,15 @@
 
 #include "platform/win32.h"
 
-enum class EditMode { None = 0, AddVertex = 1, RemoveVertex = 2, VertexDegree = 3, MoveVertex = 4, AddArc = 5, RemoveArc = 6 };
+enum class EditMode {
+    None = 0,
+    AddVertex = 1,
+    RemoveVertex = 2,
+    VertexDegree = 3,
+    MoveVertex = 4,
+    AddArc = 5,
+    RemoveArc = 6
+};
 
 extern HWND actionGroupBox;
 extern HWND startVertexLabel;
