@@ -54,14 +54,8 @@ Parse readCountsAndArcs(std::istream& in, GraphStore& g) {
         if (!isVertexId(u, n) || !isVertexId(v, n)) {
             return Parse::Invalid;
         }
-        if (g.adj[u][v] == 0) {
-            g.adj[u][v] = 1;
-            g.degree[u] += 1;
-            g.outDegree[u] += 1;
-            g.degree[v] += 1;
-            g.inDegree[v] += 1;
-            g.arcCount += 1;
-        }
+        // A repeated pair names the same arc: it is counted once.
+        addArcTo(g, u, v);
     }
     return Parse::Ok;
 }

@@ -74,7 +74,10 @@ void moveVertex(VertexId v, int x, int y) {
 }
 
 EditResult addArc(VertexId u, VertexId v) {
-    GraphStore& g = graphStore;
+    return addArcTo(graphStore, u, v);
+}
+
+EditResult addArcTo(GraphStore& g, VertexId u, VertexId v) {
     if (g.adj[u][v] != 0) {
         return EditResult::ArcExists;
     }

@@ -52,5 +52,7 @@ EditResult addVertex(int x, int y, VertexId* newId = nullptr);
 EditResult removeVertex(VertexId v);
 void moveVertex(VertexId v, int x, int y);
 EditResult addArc(VertexId u, VertexId v);
+// addArc on another store: the readers build a scratch copy before it replaces the graph.
+EditResult addArcTo(GraphStore& store, VertexId u, VertexId v);
 EditResult removeArc(VertexId u, VertexId v);
 VertexDegrees vertexDegrees(VertexId v);
