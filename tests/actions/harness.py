@@ -5,11 +5,12 @@ import dataclasses
 import difflib
 import os
 import shutil
-import struct
 import subprocess
 import sys
 import tempfile
-import zlib
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+import pngprobe  # noqa: E402
 
 # The main window's client origin on the headless backend's 1280 x 800 screen.
 CLIENT_ORIGIN = (43, 62)
@@ -124,49 +125,15 @@ def graph_file(n, arcs, vertices):
 
 
 # ---- PNG pixels -----------------------------------------------------------------------------------
-def read_png(path):
-    """(width, height, rows of (r, g, b)) of an 8-bit, non-interlaced RGB or RGBA PNG."""
-    with open(path, "rb") as f:
-        data = f.read()
-    if data[:8] != b"\x89PNG\r\n\x1a\n":
-        raise ValueError(f"{path}: not a PNG")
-    pos, idat = 8, b""
-    width = height = colour_type = None
-    while pos < len(data):
-        (length,) = struct.unpack(">I", data[pos : pos + 4])
-        kind = data[pos + 4 : pos + 8]
-        body = data[pos + 8 : pos + 8 + length]
-        pos += 12 + length
-        if kind == b"IHDR":
-            width, height, depth, colour_type, _, _, interlace = struct.unpack(">IIBBBBB", body)
-            if depth != 8 or colour_type not in (2, 6) or interlace:
-                raise ValueError(f"{path}: unsupported PNG layout")
-        elif kind == b"IDAT":
-            idat += body
-    channels = 4 if colour_type == 6 else 3
-    raw = zlib.decompress(idat)
-    stride = width * channels
-    rows, previous = [], bytearray(stride)
-    for y in range(height):
-        start = y * (stride + 1)
-        kind, line = raw[start], bytearray(raw[start + 1 : start + 1 + stride])
-        for i in range(stride):
-            a = line[i - channels] if i >= channels else 0
-            b = previous[i]
-            c = previous[i - channels] if i >= channels else 0
-            if kind == 1:
-                line[i] = (line[i] + a) & 255
-            elif kind == 2:
-                line[i] = (line[i] + b) & 255
-            elif kind == 3:
-                line[i] = (line[i] + (a + b) // 2) & 255
-            elif kind == 4:
-                p = a + b - c
-                pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
-                line[i] = (line[i] + (a if pa <= pb and pa <= pc else b if pb <= pc else c)) & 255
-        rows.append(line)
-        previous = line
-    return width, height, rows, channels
+class RawImage:
+    """Pixels ImageMagick has already decoded to raw 8-bit RGB."""
+
+    def __init__(self, width, height, data):
+        self.width, self.height, self.data = width, height, data
+
+    def pixel(self, x, y):
+        i = (y * self.width + x) * 3
+        return tuple(self.data[i : i + 3])
 
 
 def read_image(path):
@@ -176,14 +143,8 @@ def read_image(path):
         size = subprocess.run(["identify", "-format", "%w %h", path], capture_output=True, text=True)
         if done.returncode == 0 and size.returncode == 0:
             width, height = map(int, size.stdout.split())
-            return width, height, [done.stdout[y * width * 3 : (y + 1) * width * 3] for y in range(height)], 3
-    return read_png(path)
-
-
-def pixel(image, x, y):
-    _, _, rows, channels = image
-    row = rows[y]
-    return tuple(row[x * channels : x * channels + 3])
+            return RawImage(width, height, done.stdout)
+    return pngprobe.Image(path)
 
 
 # ---- Running ----------------------------------------------------------------------------------
@@ -235,7 +196,7 @@ def run_case(binary, case):
             if image is None:
                 continue
             sx, sy = (probe.x, probe.y) if probe.screen else (probe.x + CLIENT_ORIGIN[0], probe.y + CLIENT_ORIGIN[1])
-            got = pixel(image, sx, sy)
+            got = image.pixel(sx, sy)
             if (got == tuple(probe.colour)) == probe.unlike:
                 relation = "not " if probe.unlike else ""
                 problems.append(

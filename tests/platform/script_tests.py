@@ -1,10 +1,11 @@
 """Runs the probe program under the headless script driver and checks what the driver prints,
 its exit status, its errors and its screenshots."""
 import os
-import struct
 import subprocess
 import sys
-import zlib
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+import pngprobe  # noqa: E402
 
 PROBE = sys.argv[1]
 OUT = sys.argv[2]
@@ -26,45 +27,6 @@ def run(script, use_stdin=False):
 def expect(name, got, wanted):
     if got != wanted:
         failures.append(f"{name}:\n  got    {got!r}\n  wanted {wanted!r}")
-
-
-def png_pixels(path):
-    """Width, height and RGB rows of an 8-bit RGB or RGBA PNG as cairo writes it."""
-    with open(path, "rb") as f:
-        data = f.read()
-    assert data[:8] == b"\x89PNG\r\n\x1a\n"
-    pos, idat, width, height, kind = 8, b"", 0, 0, 0
-    while pos < len(data):
-        length, tag = struct.unpack(">I4s", data[pos:pos + 8])
-        body = data[pos + 8:pos + 8 + length]
-        if tag == b"IHDR":
-            width, height, _, kind = struct.unpack(">IIBB", body[:10])
-        elif tag == b"IDAT":
-            idat += body
-        pos += 12 + length
-    step = 4 if kind == 6 else 3
-    raw = zlib.decompress(idat)
-    rows, previous, stride = [], bytearray(width * step), width * step
-    for y in range(height):
-        kind_byte = raw[y * (stride + 1)]
-        line = bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
-        for i in range(stride):
-            left = line[i - step] if i >= step else 0
-            up = previous[i]
-            corner = previous[i - step] if i >= step else 0
-            if kind_byte == 1:
-                line[i] = (line[i] + left) & 0xFF
-            elif kind_byte == 2:
-                line[i] = (line[i] + up) & 0xFF
-            elif kind_byte == 3:
-                line[i] = (line[i] + (left + up) // 2) & 0xFF
-            elif kind_byte == 4:
-                pa, pb, pc = abs(up - corner), abs(left - corner), abs(left + up - 2 * corner)
-                pred = left if pa <= pb and pa <= pc else (up if pb <= pc else corner)
-                line[i] = (line[i] + pred) & 0xFF
-        rows.append(bytes(line))
-        previous = line
-    return width, height, lambda x, y: tuple(rows[y][x * step:x * step + 3])
 
 
 # Input reaches the program: presses in client coordinates, a double click, a right press that
@@ -94,8 +56,9 @@ click 5 5
 expect("box exit", code, 3)
 expect("box output", out, "DOWN 5 5\nBOX Intrebare|Prima linie\\nback\\\\slash Vârf\nANSWER 2\n"
        "DOWN 5 5\nBOX Intrebare|Prima linie\\nback\\\\slash Vârf\nANSWER 1\n")
-width, height, pixel = png_pixels(os.path.join(OUT, "box.png"))
-expect("screen size", (width, height), (1280, 800))
+shot = pngprobe.Image(os.path.join(OUT, "box.png"))
+pixel = shot.pixel
+expect("screen size", (shot.width, shot.height), (1280, 800))
 # The main window sits at (40, 40); its client area starts 3 px and 22 px inside.
 expect("disc fill", pixel(40 + 3 + 200, 40 + 22 + 210), (255, 0, 0))
 expect("label cell", pixel(40 + 3 + 192, 40 + 22 + 192), (0, 255, 0))
