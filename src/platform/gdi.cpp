@@ -622,14 +622,19 @@ BOOL AngleArc(HDC handle, int x, int y, DWORD radius, float startAngle, float sw
     return TRUE;
 }
 
-BOOL Ellipse(HDC handle, int left, int top, int right, int bottom) {
-    DeviceContext* dc = findDc(handle);
-    if (!dc)
-        return FALSE;
+// A box given by any two opposite corners is the same box.
+static void orderCorners(int& left, int& top, int& right, int& bottom) {
     if (right < left)
         std::swap(left, right);
     if (bottom < top)
         std::swap(top, bottom);
+}
+
+BOOL Ellipse(HDC handle, int left, int top, int right, int bottom) {
+    DeviceContext* dc = findDc(handle);
+    if (!dc)
+        return FALSE;
+    orderCorners(left, top, right, bottom);
     // The right and bottom edges are outside the box, as on the platform; the outline's pixels
     // lie inside it.
     int pw = std::max(1, penWidth(*dc));
@@ -652,10 +657,7 @@ BOOL Rectangle(HDC handle, int left, int top, int right, int bottom) {
     DeviceContext* dc = findDc(handle);
     if (!dc)
         return FALSE;
-    if (right < left)
-        std::swap(left, right);
-    if (bottom < top)
-        std::swap(top, bottom);
+    orderCorners(left, top, right, bottom);
     double pw = penWidth(*dc);
     cairo_rectangle(dc->cr, left, top, right - left, bottom - top);
     fillWithBrush(*dc, false);
